@@ -1,0 +1,83 @@
+#include "Arguments.h"
+#include "Commands.h"
+#include "Output.h"
+#include "ProfileJson.h"
+#include "model/SessionFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace cashvane::cli {
+
+namespace {
+
+// Reads a session file as Open Session does, but a file that is not there is
+// an error here rather than a new empty profile.
+std::optional<Profile> openSessionFile(const QString& given)
+{
+    const QString path = sessionFilePath(given, {});
+    if (!QFileInfo::exists(path)) {
+        fail(QStringLiteral("the session file \"%1\" does not exist").arg(path));
+        return std::nullopt;
+    }
+    Profile profile;
+    const SessionResult result = loadSession(profile, path);
+    if (!result.ok) {
+        fail(result.message());
+        return std::nullopt;
+    }
+    return profile;
+}
+
+std::optional<Json> readJsonFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        fail(QStringLiteral("cannot read \"%1\": %2").arg(path, file.errorString()));
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    try {
+        return Json::parse(bytes.begin(), bytes.end());
+    } catch (const Json::parse_error& error) {
+        // Drop the library's "[json.exception.parse_error.101] " tag.
+        QString what = QString::fromStdString(error.what());
+        what.remove(0, what.indexOf(u']') + 1);
+        fail(QStringLiteral("\"%1\" is not valid JSON:%2").arg(path, what));
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+int exportProfile(const QStringList& words)
+{
+    const ParsedArguments parsed = parseArguments(words, {}, 1);
+    if (!parsed.arguments)
+        return fail(QStringLiteral("export: %1; usage: export FILE.cfp").arg(parsed.reason));
+    const std::optional<Profile> profile = openSessionFile(parsed.arguments->positional[0]);
+    if (!profile)
+        return kFailure;
+    writeOutput(profileToJson(*profile).dump(2) + "\n");
+    return kSuccess;
+}
+
+int importProfile(const QStringList& words)
+{
+    const ParsedArguments parsed = parseArguments(words, {}, 2);
+    if (!parsed.arguments)
+        return fail(QStringLiteral("import: %1; usage: import PROFILE.json OUT.cfp").arg(parsed.reason));
+    const QString& jsonPath = parsed.arguments->positional[0];
+    const std::optional<Json> json = readJsonFile(jsonPath);
+    if (!json)
+        return kFailure;
+    ProfileFromJson read = profileFromJson(*json);
+    if (!read.profile)
+        return fail(QStringLiteral("\"%1\" is not a profile: %2").arg(jsonPath, read.reason));
+    const SessionResult saved = saveSession(*read.profile, parsed.arguments->positional[1]);
+    if (!saved.ok)
+        return fail(saved.message());
+    return kSuccess;
+}
+
+} // namespace cashvane::cli

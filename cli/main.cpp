@@ -1,0 +1,49 @@
+#include "Commands.h"
+#include "Output.h"
+
+#include <QString>
+
+#include <map>
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage: cashvane-cli COMMAND ...\n"
+    "\n"
+    "  export FILE.cfp                      the profile as JSON on standard output\n"
+    "  import PROFILE.json OUT.cfp          write a session file from profile JSON\n"
+    "\n"
+    "A FILE is read as Open Session reads it and OUT.cfp written as Save Session\n"
+    "writes it; \".cfp\" is added to a name that does not end in it. Exit status 0\n"
+    "on success, 2 with one line on standard error otherwise.\n";
+
+using Command = int (*)(const QStringList& words);
+
+const std::map<QString, Command>& commands()
+{
+    static const std::map<QString, Command> table = {
+        {QStringLiteral("export"), cashvane::cli::exportProfile},
+        {QStringLiteral("import"), cashvane::cli::importProfile},
+    };
+    return table;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QStringList words;
+    for (int i = 1; i < argc; ++i)
+        words.push_back(QString::fromLocal8Bit(argv[i]));
+
+    if (words.isEmpty())
+        return cashvane::cli::fail(QStringLiteral("no command given; see cashvane-cli --help"));
+    if (words[0] == u"--help" || words[0] == u"-h" || words[0] == u"help") {
+        cashvane::cli::writeOutput(kUsage);
+        return cashvane::cli::kSuccess;
+    }
+    const auto command = commands().find(words[0]);
+    if (command == commands().end())
+        return cashvane::cli::fail(QStringLiteral("unknown command \"%1\"; see cashvane-cli --help").arg(words[0]));
+    return command->second(words.mid(1));
+}
