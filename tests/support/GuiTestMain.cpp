@@ -1,0 +1,20 @@
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+// Tests that draw text or pictures need a QGuiApplication; they run on the
+// offscreen platform unless the caller chose another, with a private runtime
+// folder so that Qt does not complain about a shared one.
+int main(int argc, char* argv[])
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QTemporaryDir runtimeDir;
+    if (runtimeDir.isValid())
+        setenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit().constData(), 0);
+    QGuiApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
