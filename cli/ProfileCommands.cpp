@@ -39,11 +39,11 @@ std::optional<Json> readJsonFile(const QString& path)
     const QByteArray bytes = file.readAll();
     try {
         return Json::parse(bytes.begin(), bytes.end());
-    } catch (const Json::parse_error& error) {
+    } catch (const Json::exception& error) {
         // Drop the library's "[json.exception.parse_error.101] " tag.
         QString what = QString::fromStdString(error.what());
         what.remove(0, what.indexOf(u']') + 1);
-        fail(QStringLiteral("\"%1\" is not valid JSON:%2").arg(path, what));
+        fail(QStringLiteral("\"%1\" cannot be read as JSON:%2").arg(path, what));
         return std::nullopt;
     }
 }

@@ -17,7 +17,7 @@ struct CliRun {
     QByteArray err;
 };
 
-// Runs the cashvane-cli that ctest names in CASHVANE_CLI.
+// Runs the cashvane-cli of this build.
 CliRun runCli(const QStringList& arguments);
 
 } // namespace cashvane::test
