@@ -80,10 +80,15 @@ SessionResult saveSession(Profile& profile, const QString& path)
 {
     const QString filePath = sessionFilePath(path, profile.sessionPath);
     QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a short write (a full disk, a size limit) shows in the
+    // count write() returns: through the buffer, a flush that fell short can
+    // still let commit() report success over a cut-off file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failure(filePath, file.errorString());
     const QByteArray bytes = writeSession(profile);
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    if (file.write(bytes) != bytes.size())
+        return failure(filePath, QStringLiteral("the disk took only part of the file (%1)").arg(file.errorString()));
+    if (!file.commit())
         return failure(filePath, file.errorString());
     profile.sessionPath = filePath;
     profile.profileSaved = true;

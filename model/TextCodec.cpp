@@ -19,14 +19,29 @@ constexpr char16_t kWindows1252High[32] = {
 QString fromWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        text[i] = byte >= 0x80 && byte <= 0x9F ? QChar(kWindows1252High[byte - 0x80]) : QChar(byte);
-    }
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        text[i] = windows1252Char(static_cast<unsigned char>(bytes[i]));
     return text;
 }
 
 } // namespace
+
+QChar windows1252Char(unsigned char byte)
+{
+    return byte >= 0x80 && byte <= 0x9F ? QChar(kWindows1252High[byte - 0x80]) : QChar(byte);
+}
+
+std::optional<char> windows1252Byte(QChar character)
+{
+    const char16_t code = character.unicode();
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF))
+        return static_cast<char>(code);
+    for (int i = 0; i < 32; ++i) {
+        if (kWindows1252High[i] == code)
+            return static_cast<char>(0x80 + i);
+    }
+    return std::nullopt;
+}
 
 QString decodeSessionText(QByteArrayView bytes)
 {

@@ -270,6 +270,22 @@ TEST_F(SessionFileTest, AFailedSaveChangesNothingAboutTheProfile)
     EXPECT_EQ(profile, openProfile());
 }
 
+TEST_F(SessionFileTest, ASaveTheDiskCannotTakeWholeFailsAndKeepsTheOldFile)
+{
+    Profile old;
+    old.profileName = "Old";
+    ASSERT_TRUE(saveSession(old, pathOf("full.cfp")).ok);
+    const QByteArray oldBytes = test::readBytes(pathOf("full.cfp"));
+
+    const int status = test::runWithFileSizeLimit(500, [&] {
+        Profile profile = openProfile();
+        const SessionResult result = saveSession(profile, pathOf("full.cfp"));
+        return !result.ok && profile == openProfile() ? 0 : 1;
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(test::readBytes(pathOf("full.cfp")), oldBytes);
+}
+
 TEST_F(SessionFileTest, AnEmptyPathSavesToTheBoundFileOrTmpInTheCurrentFolder)
 {
     const QString before = QDir::currentPath();

@@ -1,0 +1,70 @@
+#include "QuickReport.h"
+
+#include "RichTextDocument.h"
+#include "RtfReader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include <algorithm>
+
+namespace cashvane {
+
+namespace {
+
+// A template is a few kilobytes; a file this large is not one.
+constexpr qint64 kMaxTemplateBytes = 8 * 1024 * 1024;
+
+void showMissingTemplate(QTextDocument& document, const QString& templatePath, const QString& reason)
+{
+    document.setPlainText(QStringLiteral(
+        "The quick report cannot be shown: its template could not be read.\n"
+        "It was looked for at %1 (%2).\n"
+        "Reinstalling the program puts the template back.")
+                              .arg(QDir::toNativeSeparators(templatePath), reason));
+}
+
+} // namespace
+
+QString reportTemplatePath(const QString& programDir)
+{
+    return QDir(programDir).filePath(QStringLiteral("reports/_template.rtf"));
+}
+
+bool loadReportTemplate(QTextDocument& document, const QString& templatePath)
+{
+    QFile file(templatePath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        showMissingTemplate(document, templatePath, file.errorString());
+        return false;
+    }
+    if (file.size() > kMaxTemplateBytes) {
+        showMissingTemplate(document, templatePath, QStringLiteral("the file is too large to be a template"));
+        return false;
+    }
+    setRichText(document, readRtf(file.readAll()));
+    return true;
+}
+
+void setReportField(QTextDocument& document, int line, int column, const QString& text)
+{
+    const QTextBlock block = document.findBlockByNumber(line);
+    if (!block.isValid() || column < 1)
+        return;
+    const int lineLength = block.length() - 1; // without the paragraph break
+    const int start = block.position() + std::min(column - 1, lineLength);
+    const int end = block.position() + lineLength;
+    QTextCursor cursor(&document);
+    // The cursor's format is that of the character before it: one step past
+    // the column finds the placeholder's first character. An empty line
+    // keeps the line's own format.
+    cursor.setPosition(std::min(start + 1, end));
+    const QTextCharFormat format = cursor.charFormat();
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.insertText(text, format);
+}
+
+} // namespace cashvane
