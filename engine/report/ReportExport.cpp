@@ -14,7 +14,7 @@ QString reportExportPath(const QString& chosen)
     return chosen + QStringLiteral(".rtf");
 }
 
-ExportResult exportReport(const QTextDocument& document, const QString& path)
+ExportResult writeReportFile(const QTextDocument& document, const QString& path)
 {
     QSaveFile file(path);
     // Unbuffered for the same reason as a session save: a short write must

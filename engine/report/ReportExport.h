@@ -20,6 +20,6 @@ enum class ExportResult {
 // Writes the document as RTF through a temporary file that replaces `path`
 // only once the whole report is on disk, so an old report is never left
 // half-overwritten.
-ExportResult exportReport(const QTextDocument& document, const QString& path);
+ExportResult writeReportFile(const QTextDocument& document, const QString& path);
 
 } // namespace cashvane

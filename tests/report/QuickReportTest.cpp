@@ -57,7 +57,7 @@ TEST(ReportTemplate, KeepsItsTextAndFormatsThroughExportAndReload)
     std::unique_ptr<QTextDocument> document(templateDocument());
     QTemporaryDir folder;
     const QString path = folder.filePath("report.rtf");
-    ASSERT_EQ(exportReport(*document, path), ExportResult::Written);
+    ASSERT_EQ(writeReportFile(*document, path), ExportResult::Written);
 
     QTextDocument reloaded;
     ASSERT_TRUE(loadReportTemplate(reloaded, path));
@@ -149,7 +149,7 @@ TEST(ReportExport, AFileThatCannotBeCreatedIsCodeOneAndNothingIsWritten)
     QTemporaryDir folder;
     // A folder that does not exist, and one no user, root included, can write to.
     for (const QString& path : {folder.filePath("gone/report.rtf"), QStringLiteral("/proc/report.rtf")}) {
-        EXPECT_EQ(exportReport(document, path), ExportResult::NotCreated) << path.toStdString();
+        EXPECT_EQ(writeReportFile(document, path), ExportResult::NotCreated) << path.toStdString();
         EXPECT_FALSE(QFile::exists(path));
     }
 }
@@ -167,7 +167,7 @@ TEST(ReportExport, AWriteThatFailsAfterCreationIsCodeTwoAndKeepsTheOldFile)
 
     // The report is created but cannot be written whole.
     const int status = test::runWithFileSizeLimit(
-        100, [&] { return static_cast<int>(exportReport(document, path)); });
+        100, [&] { return static_cast<int>(writeReportFile(document, path)); });
     EXPECT_EQ(status, static_cast<int>(ExportResult::NotWritten));
     QFile kept(path);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
