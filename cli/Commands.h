@@ -12,4 +12,7 @@ int exportProfile(const QStringList& words);
 // import PROFILE.json OUT.cfp: writes the session file as Save Session does.
 int importProfile(const QStringList& words);
 
+// views FILE.cfp [--now T] [--seed N]: everything one recalculation shows, as JSON.
+int showViews(const QStringList& words);
+
 } // namespace cashvane::cli

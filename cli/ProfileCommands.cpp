@@ -1,33 +1,15 @@
 #include "Arguments.h"
 #include "Commands.h"
+#include "OpenSessionFile.h"
 #include "Output.h"
 #include "ProfileJson.h"
 #include "model/SessionFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace cashvane::cli {
 
 namespace {
-
-// Reads a session file as Open Session does, but a file that is not there is
-// an error here rather than a new empty profile.
-std::optional<Profile> openSessionFile(const QString& given)
-{
-    const QString path = sessionFilePath(given, {});
-    if (!QFileInfo::exists(path)) {
-        fail(QStringLiteral("the session file \"%1\" does not exist").arg(path));
-        return std::nullopt;
-    }
-    Profile profile;
-    const SessionResult result = loadSession(profile, path);
-    if (!result.ok) {
-        fail(result.message());
-        return std::nullopt;
-    }
-    return profile;
-}
 
 std::optional<Json> readJsonFile(const QString& path)
 {

@@ -12,6 +12,7 @@ constexpr std::string_view kUsage =
     "\n"
     "  export FILE.cfp                      the profile as JSON on standard output\n"
     "  import PROFILE.json OUT.cfp          write a session file from profile JSON\n"
+    "  views FILE.cfp [--now T] [--seed N]  everything the recalculation shows, as JSON\n"
     "\n"
     "A FILE is read as Open Session reads it and OUT.cfp written as Save Session\n"
     "writes it; \".cfp\" is added to a name that does not end in it. Exit status 0\n"
@@ -24,6 +25,7 @@ const std::map<QString, Command>& commands()
     static const std::map<QString, Command> table = {
         {QStringLiteral("export"), cashvane::cli::exportProfile},
         {QStringLiteral("import"), cashvane::cli::importProfile},
+        {QStringLiteral("views"), cashvane::cli::showViews},
     };
     return table;
 }
