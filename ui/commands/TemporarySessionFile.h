@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// The one-line file in the user's home folder that names the session file the
+// profile was bound to when the program was last left; the next start reopens
+// it. Only the way out writes it, and only for a bound profile.
+namespace cashvane {
+
+QString temporarySessionFilePath(const QString& homeDir);
+
+// Replaces the file with `sessionPath` and CR LF, encoded as the session
+// file's texts are. A file that cannot be written whole is left as it was, and false
+// comes back; the caller goes on without it.
+bool writeTemporarySessionFile(const QString& homeDir, const QString& sessionPath);
+
+} // namespace cashvane
