@@ -15,4 +15,10 @@ int importProfile(const QStringList& words);
 // views FILE.cfp [--now T] [--seed N]: everything one recalculation shows, as JSON.
 int showViews(const QStringList& words);
 
+// chart FILE.cfp -o OUT.png [--seed N]: the expenses chart as a 300 x 220 PNG.
+int drawChart(const QStringList& words);
+
+// report FILE.cfp -o OUT.rtf [--now T]: the quick report as Export writes it.
+int writeReport(const QStringList& words);
+
 } // namespace cashvane::cli

@@ -13,6 +13,8 @@ constexpr std::string_view kUsage =
     "  export FILE.cfp                      the profile as JSON on standard output\n"
     "  import PROFILE.json OUT.cfp          write a session file from profile JSON\n"
     "  views FILE.cfp [--now T] [--seed N]  everything the recalculation shows, as JSON\n"
+    "  report FILE.cfp -o OUT.rtf [--now T] the quick report as an RTF file\n"
+    "  chart FILE.cfp -o OUT.png [--seed N] the 300 x 220 expenses chart as PNG\n"
     "\n"
     "A FILE is read as Open Session reads it and OUT.cfp written as Save Session\n"
     "writes it; \".cfp\" is added to a name that does not end in it. Exit status 0\n"
@@ -26,6 +28,8 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("export"), cashvane::cli::exportProfile},
         {QStringLiteral("import"), cashvane::cli::importProfile},
         {QStringLiteral("views"), cashvane::cli::showViews},
+        {QStringLiteral("report"), cashvane::cli::writeReport},
+        {QStringLiteral("chart"), cashvane::cli::drawChart},
     };
     return table;
 }

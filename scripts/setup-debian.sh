@@ -11,6 +11,8 @@ packages=(
     fonts-liberation fontconfig                      # "Arial" for the chart
     libgtest-dev libgmock-dev libbenchmark-dev       # tests and benchmarks
     xvfb xauth xdotool                               # tests of the real window
+    libx11-dev                                       # the smoke test presses the close button
+    libreoffice-writer-nogui                         # an independent reader of exported reports
 )
 
 missing=()
