@@ -43,9 +43,11 @@ QGroupBox* addGroupBox(QWidget* parent, int id, QRect geometry, const QString& c
 QTabWidget* addTabPanel(QWidget* parent, int id, QRect geometry, const QStringList& pages)
 {
     auto* panel = place(new QTabWidget(parent), id, geometry);
-    // Every tab stays in view; a font too large for the row shortens the captions.
+    // Every tab stays in view: narrow padding lets six captions share the
+    // panel's width, and a font too large even for that shortens them.
     panel->setUsesScrollButtons(false);
     panel->setElideMode(Qt::ElideRight);
+    panel->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 7px; }"));
     for (const QString& page : pages)
         panel->addTab(new QWidget, page);
     return panel;
