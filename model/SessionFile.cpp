@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <optional>
+
 namespace cashvane {
 
 namespace {
@@ -15,6 +17,22 @@ namespace {
 SessionResult failure(const QString& path, const QString& reason)
 {
     return {false, path, reason};
+}
+
+// The whole file, or nothing when it holds more than `limit` bytes. It is
+// read in pieces, so the buffer grows with what is really there: the file
+// may have grown since its size was checked.
+std::optional<QByteArray> readAtMost(QFile& file, qint64 limit)
+{
+    constexpr qint64 kPiece = 64 * 1024;
+    QByteArray bytes;
+    while (bytes.size() <= limit) {
+        const QByteArray piece = file.read(kPiece);
+        if (piece.isEmpty())
+            return bytes;
+        bytes += piece;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -45,6 +63,10 @@ SessionResult loadSession(Profile& profile, const QString& path)
 {
     const QString filePath = sessionFilePath(path, profile.sessionPath);
     const QFileInfo info(filePath);
+    // A link that leads nowhere (a loop, a lost target) is no new file: the
+    // open profile must not be given up for it.
+    if (!info.exists() && info.isSymLink())
+        return failure(filePath, QStringLiteral("it is a link that leads to no file"));
     if (!info.exists()) {
         resetProfile(profile);
         profile.sessionPath = filePath;
@@ -57,17 +79,20 @@ SessionResult loadSession(Profile& profile, const QString& path)
                                      .arg(info.size()));
     }
 
+    // A device or a pipe could block or never end.
+    if (!info.isFile())
+        return failure(filePath, QStringLiteral("it is not a regular file"));
+
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
         return failure(filePath, file.errorString());
-    // The file may have grown since its size was checked.
-    const QByteArray bytes = file.read(session::kMaxFileBytes + 1);
+    const std::optional<QByteArray> bytes = readAtMost(file, session::kMaxFileBytes);
     if (file.error() != QFileDevice::NoError)
         return failure(filePath, file.errorString());
-    if (bytes.size() > session::kMaxFileBytes)
+    if (!bytes)
         return failure(filePath, QStringLiteral("it is far larger than any session file"));
 
-    SessionReadResult read = readSession(bytes);
+    SessionReadResult read = readSession(*bytes);
     if (!read.profile)
         return failure(filePath, read.reason);
     profile = std::move(*read.profile);

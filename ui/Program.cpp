@@ -1,4 +1,5 @@
 #include "Program.h"
+#include "ui/commands/TemporarySessionFile.h"
 
 #include "Pictures.h"
 #include "ResultView.h"

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -35,6 +36,12 @@ QString reportTemplatePath(const QString& programDir)
 
 bool loadReportTemplate(QTextDocument& document, const QString& templatePath)
 {
+    // A device or a pipe could block on opening or never end.
+    const QFileInfo info(templatePath);
+    if (info.exists() && !info.isFile()) {
+        showMissingTemplate(document, templatePath, QStringLiteral("it is not a regular file"));
+        return false;
+    }
     QFile file(templatePath);
     if (!file.open(QIODevice::ReadOnly)) {
         showMissingTemplate(document, templatePath, file.errorString());
@@ -44,7 +51,12 @@ bool loadReportTemplate(QTextDocument& document, const QString& templatePath)
         showMissingTemplate(document, templatePath, QStringLiteral("the file is too large to be a template"));
         return false;
     }
-    setRichText(document, readRtf(file.readAll()));
+    const QByteArray rtf = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        showMissingTemplate(document, templatePath, file.errorString());
+        return false;
+    }
+    setRichText(document, readRtf(rtf));
     return true;
 }
 

@@ -1,4 +1,4 @@
-#include "CaseName.h"
+#include "tests/support/CaseName.h"
 #include "ChartPictures.h"
 #include "engine/chart/Legend.h"
 #include "engine/chart/PieChart.h"

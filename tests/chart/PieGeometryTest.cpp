@@ -1,7 +1,7 @@
 #include "engine/chart/Legend.h"
 #include "engine/chart/PieGeometry.h"
 
-#include "CaseName.h"
+#include "tests/support/CaseName.h"
 
 #include <gtest/gtest.h>
 

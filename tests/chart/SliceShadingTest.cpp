@@ -1,6 +1,6 @@
 #include "engine/chart/SliceShading.h"
 
-#include "CaseName.h"
+#include "tests/support/CaseName.h"
 
 #include <gtest/gtest.h>
 

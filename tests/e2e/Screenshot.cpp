@@ -3,6 +3,7 @@
 //   cmake --build build --target cashvane_screenshot
 //   build/tests/e2e/cashvane_screenshot docs/screenshot.png
 #include "ui/Program.h"
+#include "ui/commands/TemporarySessionFile.h"
 #include "ui/QtPrompts.h"
 
 #include <QApplication>
@@ -26,7 +27,7 @@ int main(int argc, char* argv[])
     const cashvane::ProgramFolders folders { QStringLiteral(CASHVANE_BUILD_DIR "/"),
         home.path() + "/" };
     // The sample as the last session, so the program opens it at once.
-    QFile last(cashvane::temporarySessionPath(folders.homeDir));
+    QFile last(cashvane::temporarySessionFilePath(folders.homeDir));
     if (!last.open(QIODevice::WriteOnly))
         return 1;
     last.write((folders.programDir + "samples/Sam_Reyes.cfp\r\n").toUtf8());

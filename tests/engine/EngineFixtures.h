@@ -2,6 +2,7 @@
 
 #include "model/Calendar.h"
 #include "model/Profile.h"
+#include "tests/support/CaseName.h"
 
 #include <QColor>
 #include <QString>
@@ -77,12 +78,6 @@ inline Profile profileWith(std::initializer_list<RecurringEntry> incomes,
 }
 
 // Names each case of a parameterised suite by its `name` field.
-struct CaseName {
-    template <typename Case> std::string operator()(const testing::TestParamInfo<Case>& param) const
-    {
-        return param.param.name;
-    }
-};
 
 } // namespace cashvane::test
 

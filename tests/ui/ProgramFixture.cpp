@@ -1,4 +1,5 @@
 #include "ProgramFixture.h"
+#include "ui/commands/TemporarySessionFile.h"
 
 #include "tests/support/TestFiles.h"
 
@@ -34,7 +35,7 @@ void ProgramFixture::makeProgram()
 
 void ProgramFixture::writeTemporarySession(const QByteArray& bytes)
 {
-    writeBytes(temporarySessionPath(folders_.homeDir), bytes);
+    writeBytes(temporarySessionFilePath(folders_.homeDir), bytes);
 }
 
 void ProgramFixture::loadSample()

@@ -1,4 +1,5 @@
 #include "ui/ProgramFolders.h"
+#include "ui/commands/TemporarySessionFile.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -28,7 +29,7 @@ TEST(ProgramFoldersTest, HomeFolderEndsInASlashAndHoldsTheTemporarySessionFile)
 {
     const ProgramFolders folders = programFolders("/opt/x/bin", "/home/sam");
     EXPECT_EQ(folders.homeDir, "/home/sam/");
-    EXPECT_EQ(temporarySessionPath(folders.homeDir), "/home/sam/cfp_tmp.dat");
+    EXPECT_EQ(temporarySessionFilePath(folders.homeDir), "/home/sam/cfp_tmp.dat");
     EXPECT_EQ(programFolders("/opt/x/bin", "/").homeDir, "/");
 }
 

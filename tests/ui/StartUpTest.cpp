@@ -1,4 +1,5 @@
 #include "ProgramFixture.h"
+#include "ui/commands/TemporarySessionFile.h"
 
 #include "tests/support/TestFiles.h"
 
@@ -45,7 +46,7 @@ TEST_F(StartUpTest, FirstStartAnsweredNoStillShowsTheEmptyProfile)
     EXPECT_EQ(program_->window().projectionList()->rowCount(), 52);
     EXPECT_EQ(program_->window().outlookList()->rowCount(), 16);
     EXPECT_EQ(program_->window().financePanel()->currentIndex(), 0);
-    EXPECT_FALSE(QFile::exists(temporarySessionPath(folders_.homeDir)));
+    EXPECT_FALSE(QFile::exists(temporarySessionFilePath(folders_.homeDir)));
 }
 
 // Only the first line counts, up to its first CR or LF; the path goes to the

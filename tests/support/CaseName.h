@@ -4,8 +4,8 @@
 
 #include <string>
 
-// Names each case of a table-driven chart test after its `name` field, so a
-// failure reads "Cases/LargeFirst" rather than "Cases/0".
+// Names each case of a table-driven test after its `name` field, so a failure
+// reads "Cases/LargeFirst" rather than "Cases/0".
 namespace cashvane::test {
 
 struct CaseName {
