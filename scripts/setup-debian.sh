@@ -13,6 +13,7 @@ packages=(
     xvfb xauth xdotool                               # tests of the real window
     libx11-dev                                       # the smoke test presses the close button
     libreoffice-writer-nogui                         # an independent reader of exported reports
+    valgrind                                         # bench/valgrind-check.sh
 )
 
 missing=()

@@ -6,3 +6,8 @@ scripts/setup-debian.sh
 scripts/build.sh
 cd build
 ctest --output-on-failure --parallel "$(nproc)" --timeout 300
+
+# The whole suite once more, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer in build-sanitize/.
+cd ..
+scripts/test-sanitized.sh
