@@ -15,6 +15,9 @@
 
 #include <bit>
 #include <cstdint>
+#include <deque>
+#include <string>
+#include <type_traits>
 #include <functional>
 #include <vector>
 
@@ -125,9 +128,66 @@ std::optional<Profile> refused()
     return std::nullopt;
 }
 
-const std::vector<SessionCase>& sessionCases()
+// The numbers of an entry in file order, each read and written as its four
+// bytes, with how many of those bytes the corpus file cut inside it keeps.
+struct EntryNumber {
+    const char* name;
+    std::uint32_t (*bits)(const RecurringEntry&);
+    void (*setBits)(RecurringEntry&, std::uint32_t);
+    int bytesKept = 1;
+};
+
+template <auto member>
+constexpr EntryNumber entryNumber(const char* name, int bytesKept = 1)
 {
-    static const std::vector<SessionCase> cases = {
+    using Value = std::remove_cvref_t<decltype(std::declval<RecurringEntry>().*member)>;
+    return {name, [](const RecurringEntry& e) { return std::bit_cast<std::uint32_t>(e.*member); },
+            [](RecurringEntry& e, std::uint32_t b) { e.*member = std::bit_cast<Value>(b); }, bytesKept};
+}
+
+const EntryNumber kEntryNumbers[] = {
+    entryNumber<&RecurringEntry::useCustom>("useCustom"),
+    entryNumber<&RecurringEntry::frequency>("frequency"),
+    entryNumber<&RecurringEntry::startDay>("startDay"),
+    entryNumber<&RecurringEntry::startMonth>("startMonth"),
+    entryNumber<&RecurringEntry::startYear>("startYear"),
+    entryNumber<&RecurringEntry::noEndDate>("noEndDate"),
+    entryNumber<&RecurringEntry::bankIndex>("bankIndex"),
+    entryNumber<&RecurringEntry::paidInCash>("paidInCash"),
+    entryNumber<&RecurringEntry::amount>("amount", 3),
+    entryNumber<&RecurringEntry::endDay>("endDay"),
+    entryNumber<&RecurringEntry::endMonth>("endMonth"),
+    entryNumber<&RecurringEntry::endYear>("endYear"),
+};
+
+// A file cut inside number `cut` of the income: the numbers before it are
+// whole, the bytes left of it are its low-order bytes (the low byte of -1
+// is 255, not -1), and the numbers after it are 0.
+Profile cutInIncomeNumber(std::size_t cut)
+{
+    const RecurringEntry whole = baseProfile().incomes.record(1);
+    return cutInIncome([&](RecurringEntry& e) {
+        for (std::size_t k = 0; k < cut; ++k)
+            kEntryNumbers[k].setBits(e, kEntryNumbers[k].bits(whole));
+        const auto kept = static_cast<std::uint32_t>((std::uint64_t{1} << (8 * kEntryNumbers[cut].bytesKept)) - 1);
+        kEntryNumbers[cut].setBits(e, kEntryNumbers[cut].bits(whole) & kept);
+    });
+}
+
+std::vector<SessionCase> cutInIncomeNumberCases()
+{
+    static std::deque<std::string> names; // the table keeps pointers to them
+    std::vector<SessionCase> cases;
+    for (std::size_t k = 0; k < std::size(kEntryNumbers); ++k) {
+        names.push_back(std::string("cut-in-entry-") + kEntryNumbers[k].name + ".cfp");
+        cases.push_back({names.back().c_str(), [k] { return std::optional(cutInIncomeNumber(k)); }});
+    }
+    return cases;
+}
+
+std::vector<SessionCase> fixedSessionCases()
+{
+    return {
         {"empty.cfp", [] { return std::optional(Profile{}); }},
         {"base.cfp", [] { return std::optional(baseProfile()); }},
         {"base with spaces.cfp", [] { return std::optional(baseProfile()); }},
@@ -148,100 +208,6 @@ const std::vector<SessionCase>& sessionCases()
          }},
         {"cut-in-entry-custom-title.cfp",
          [] { return std::optional(cutInIncome([](RecurringEntry& e) { e.customTitle = QStringLiteral("Jo"); })); }},
-        // One byte left of a number is its low-order byte; the rest are zero.
-        {"cut-in-entry-useCustom.cfp",
-         [] { return std::optional(cutInIncome([](RecurringEntry& e) { e.useCustom = 1; })); }},
-        {"cut-in-entry-frequency.cfp", [] {
-             return std::optional(cutInIncome([](RecurringEntry& e) {
-                 e.useCustom = 1;
-                 e.frequency = FrequencyCode::Monthly;
-             }));
-         }},
-        {"cut-in-entry-startDay.cfp", [] {
-             return std::optional(cutInIncome([](RecurringEntry& e) {
-                 e.useCustom = 1;
-                 e.frequency = FrequencyCode::Monthly;
-                 e.startDay = 15;
-             }));
-         }},
-        {"cut-in-entry-startMonth.cfp", [] {
-             return std::optional(cutInIncome([](RecurringEntry& e) {
-                 e.useCustom = 1;
-                 e.frequency = FrequencyCode::Monthly;
-                 e.startDay = 15;
-                 e.startMonth = 2;
-             }));
-         }},
-        {"cut-in-entry-startYear.cfp", [] {
-             return std::optional(cutInIncome([](RecurringEntry& e) {
-                 e.useCustom = 1;
-                 e.frequency = FrequencyCode::Monthly;
-                 e.startDay = 15;
-                 e.startMonth = 2;
-                 e.startYear = 2020 & 0xFF; // 228
-             }));
-         }},
-        {"cut-in-entry-noEndDate.cfp", [] {
-             return std::optional(cutInIncome([](RecurringEntry& e) {
-                 e.useCustom = 1;
-                 e.frequency = FrequencyCode::Monthly;
-                 e.startDay = 15;
-                 e.startMonth = 2;
-                 e.startYear = 2020;
-             }));
-         }},
-        {"cut-in-entry-bankIndex.cfp", [] {
-             return std::optional(cutInIncome([](RecurringEntry& e) {
-                 e.useCustom = 1;
-                 e.frequency = FrequencyCode::Monthly;
-                 e.startDay = 15;
-                 e.startMonth = 2;
-                 e.startYear = 2020;
-                 e.bankIndex = 255; // the low byte of -1, not sign-extended
-             }));
-         }},
-        {"cut-in-entry-paidInCash.cfp", [] {
-             return std::optional(cutInIncome([](RecurringEntry& e) {
-                 e.useCustom = 1;
-                 e.frequency = FrequencyCode::Monthly;
-                 e.startDay = 15;
-                 e.startMonth = 2;
-                 e.startYear = 2020;
-                 e.bankIndex = -1;
-                 e.paidInCash = 1;
-             }));
-         }},
-        {"cut-in-entry-amount.cfp", [] {
-             return std::optional(cutInIncome([](RecurringEntry& e) {
-                 e.useCustom = 1;
-                 e.frequency = FrequencyCode::Monthly;
-                 e.startDay = 15;
-                 e.startMonth = 2;
-                 e.startYear = 2020;
-                 e.bankIndex = -1;
-                 e.paidInCash = 1;
-                 e.amount = floatFromBits(0x009A5000); // three low bytes of 1234.5
-             }));
-         }},
-        {"cut-in-entry-endDay.cfp", [] {
-             return std::optional(cutInIncome([](RecurringEntry& e) {
-                 e = baseProfile().incomes.record(1);
-                 e.endMonth = 0;
-                 e.endYear = 0;
-             }));
-         }},
-        {"cut-in-entry-endMonth.cfp", [] {
-             return std::optional(cutInIncome([](RecurringEntry& e) {
-                 e = baseProfile().incomes.record(1);
-                 e.endYear = 0;
-             }));
-         }},
-        {"cut-in-entry-endYear.cfp", [] {
-             return std::optional(cutInIncome([](RecurringEntry& e) {
-                 e = baseProfile().incomes.record(1);
-                 e.endYear = 2030 & 0xFF; // 238
-             }));
-         }},
         {"cut-in-expense-numbers.cfp", [] {
              Profile profile = emptyRecords("Home", 1, 1, 1);
              profile.incomes.overwrite(1, baseProfile().incomes.record(1));
@@ -324,6 +290,16 @@ const std::vector<SessionCase>& sessionCases()
              return std::optional(profile);
          }},
     };
+}
+
+const std::vector<SessionCase>& sessionCases()
+{
+    static const std::vector<SessionCase> cases = [] {
+        std::vector<SessionCase> rows = fixedSessionCases();
+        const std::vector<SessionCase> numbers = cutInIncomeNumberCases();
+        rows.insert(rows.end(), numbers.begin(), numbers.end());
+        return rows;
+    }();
     return cases;
 }
 
