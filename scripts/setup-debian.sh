@@ -8,7 +8,7 @@ packages=(
     cmake ninja-build g++ pkg-config                 # build
     qt6-base-dev qt6-qpa-plugins libxkbcommon-dev libgl-dev
     nlohmann-json3-dev libpng-dev libjpeg62-turbo-dev
-    fonts-liberation fontconfig                      # "Arial" for the chart
+    fonts-liberation fontconfig libfontconfig-dev    # "Arial" for the chart; font set-up at start
     libgtest-dev libgmock-dev libbenchmark-dev       # tests and benchmarks
     xvfb xauth xdotool                               # tests of the real window
     libx11-dev                                       # the smoke test presses the close button

@@ -85,15 +85,24 @@ void drawChart(MainWindow& window, const ChartSlices& slices)
 }
 
 // A template that cannot be read is replaced by a notice saying so, into
-// which no figures are written.
+// which no figures are written. The report is put together in a document of
+// its own and handed to the view whole: edited inside the view, it would be
+// laid out again after every paragraph and field. The view deletes the
+// empty document it started with when it is replaced; the ones handed to it
+// here are the view's children, and each goes when the next replaces it.
 void fillReport(
     QTextEdit* view, const std::vector<ReportField>& fields, const QString& templatePath)
 {
-    QTextDocument* document = view->document();
-    if (!loadReportTemplate(*document, templatePath))
-        return;
-    for (const ReportField& field : fields)
-        setReportField(*document, field.line, field.column, field.text);
+    auto* document = new QTextDocument(view);
+    if (loadReportTemplate(*document, templatePath)) {
+        for (const ReportField& field : fields)
+            setReportField(*document, field.line, field.column, field.text);
+    }
+    QTextDocument* previous = view->document();
+    const bool handedIn = previous->parent() == view;
+    view->setDocument(document);
+    if (handedIn)
+        delete previous;
 }
 
 } // namespace

@@ -6,11 +6,22 @@
 #include <QApplication>
 #include <QDir>
 
+#include <fontconfig/fontconfig.h>
+
 #include <random>
+#include <thread>
 
 int main(int argc, char* argv[])
 {
+    // Reading the system's font configuration costs some milliseconds of
+    // work, and the window's first text needs it. QApplication meanwhile
+    // spends most of its time waiting for the display, so the two go
+    // side by side; fontconfig keeps one configuration for the process and
+    // Qt takes the one already read.
+    std::thread fontConfiguration([] { FcInit(); });
     QApplication application(argc, argv);
+    fontConfiguration.join();
+
     cashvane::QtPrompts prompts;
     cashvane::Program program(
         cashvane::programFolders(QCoreApplication::applicationDirPath(), QDir::homePath()), prompts,

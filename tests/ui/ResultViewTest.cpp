@@ -5,6 +5,7 @@
 #include "ui/ResultView.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBlock>
@@ -130,6 +131,19 @@ TEST_F(ResultViewTest, ReloadsTheTemplateAndWritesEveryField)
     EXPECT_TRUE(report->findBlockByNumber(1).text().endsWith("Sam Reyes"));
     EXPECT_EQ(report->findBlockByNumber(1).text().size(), 21 + QString("Sam Reyes").size());
     EXPECT_TRUE(report->findBlockByNumber(5).text().endsWith("1500.00"));
+}
+
+TEST_F(ResultViewTest, EveryPassLeavesTheViewOneReportAndDropsTheOneBefore)
+{
+    QTextEdit* view = window().reportView();
+    showResult(window(), smallResult(), templatePath());
+    QPointer<QTextDocument> before = view->document();
+    showResult(window(), smallResult(), templatePath());
+
+    EXPECT_TRUE(before.isNull());
+    EXPECT_EQ(view->findChildren<QTextDocument*>(Qt::FindDirectChildrenOnly).size(), 1);
+    EXPECT_EQ(view->document()->defaultFont(), view->font());
+    EXPECT_TRUE(view->document()->findBlockByNumber(1).text().endsWith("Sam Reyes"));
 }
 
 TEST_F(ResultViewTest, MissingTemplateShowsANoticeWithoutFigures)
