@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Start-up time and peak memory of the program with the sample profile open,
 # against a minimal Qt Widgets program showing one empty 800 x 600 window.
-# Both run in turn on one private X server (Xvfb), RUNS times each, and the
-# medians are printed with their ratios.
+# A third program shows the program's main window with nothing in it, which
+# parts the difference into the cost of the window's widgets and what the
+# profile and its figures add. All three run in turn on one private X server
+# (Xvfb), RUNS times each, and the medians are printed with their ratios to
+# the minimal window.
 #
 #   bench/startup/measure.sh [BUILD-FOLDER] [RUNS]     (defaults: build, 10)
 #
 # Needs: a build of the targets cashvane, cashvane_sample, minimal_window,
-# startup-probe and send-window-close; xvfb-run and xauth (Debian: xvfb, xauth).
+# empty_main_window, startup-probe and send-window-close; xvfb-run and xauth (Debian: xvfb, xauth).
 # The time runs from exec to the window being mapped and viewable (startup-probe
 # waits for the X server's MapNotify); the memory is the kernel's peak resident
 # set of the process (ru_maxrss). Each program is closed through its close
@@ -26,10 +29,11 @@ fi
 
 program=$build/cashvane
 minimal=$build/bench/startup/minimal_window
+empty=$build/bench/startup/empty_main_window
 probe=$build/bench/startup/startup-probe
 closer=$build/tests/e2e/send-window-close
 sample=$build/samples/Sam_Reyes.cfp
-for needed in "$program" "$minimal" "$probe" "$closer" "$sample"; do
+for needed in "$program" "$minimal" "$empty" "$probe" "$closer" "$sample"; do
     [ -e "$needed" ] || { echo "measure.sh: $needed is missing; build it first" >&2; exit 2; }
 done
 
@@ -60,26 +64,44 @@ median() { # COLUMN FILE
         if (NR % 2) print v[(NR + 1) / 2]; else printf "%.1f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
-# One unrecorded start of each first, so both find the fonts and libraries
-# in the page cache; then the two alternate, so load from elsewhere on the
-# machine falls on both alike.
-run_once warmup "Minimal Qt window" "$minimal"
-run_once warmup "Orbelin Cashvane v2.0" "$program"
-: > "$work/minimal"
-: > "$work/program"
+# Name, window title and binary of each program measured, the yardstick first.
+programs=(
+    "minimal|Minimal Qt window|$minimal"
+    "empty|Orbelin Cashvane v2.0|$empty"
+    "program|Orbelin Cashvane v2.0|$program"
+)
+
+# One unrecorded start of each first, so all find the fonts and libraries in
+# the page cache; then they take turns, so load from elsewhere on the machine
+# falls on all alike.
+for entry in "${programs[@]}"; do
+    IFS='|' read -r name title binary <<< "$entry"
+    run_once warmup "$title" "$binary"
+    : > "$work/$name"
+done
 for i in $(seq 1 "$runs"); do
-    run_once minimal "Minimal Qt window" "$minimal"
-    run_once program "Orbelin Cashvane v2.0" "$program"
+    for entry in "${programs[@]}"; do
+        IFS='|' read -r name title binary <<< "$entry"
+        run_once "$name" "$title" "$binary"
+    done
 done
 
-min_ms=$(median 1 "$work/minimal");  min_kib=$(median 2 "$work/minimal")
-prog_ms=$(median 1 "$work/program"); prog_kib=$(median 2 "$work/program")
-awk -v runs="$runs" -v mm="$min_ms" -v mk="$min_kib" -v pm="$prog_ms" -v pk="$prog_kib" 'BEGIN {
-    printf "Medians of %d runs each, exec to window shown, peak resident memory:\n", runs
-    printf "  %-34s %8.1f ms %8.1f MiB\n", "minimal Qt window (800 x 600)", mm, mk / 1024
-    printf "  %-34s %8.1f ms %8.1f MiB\n", "cashvane, Sam_Reyes.cfp open", pm, pk / 1024
-    printf "  %-34s %8.2f    %8.2f\n", "ratio (aim: at most 1.30)", pm / mm, pk / mk
-}'
-for name in minimal program; do
+echo "Medians of $runs runs each, exec to window shown, peak resident memory;"
+echo "ratios to the minimal window (aim for the program: at most 1.30 each):"
+min_ms=$(median 1 "$work/minimal")
+min_kib=$(median 2 "$work/minimal")
+for entry in "${programs[@]}"; do
+    IFS='|' read -r name title binary <<< "$entry"
+    case $name in
+        minimal) label="minimal Qt window (800 x 600)" ;;
+        empty) label="main window, nothing in it" ;;
+        program) label="cashvane, Sam_Reyes.cfp open" ;;
+    esac
+    awk -v label="$label" -v ms="$(median 1 "$work/$name")" -v kib="$(median 2 "$work/$name")" \
+        -v mm="$min_ms" -v mk="$min_kib" 'BEGIN {
+        printf "  %-32s %7.1f ms %5.2f  %6.1f MiB %5.2f\n", label, ms, ms / mm, kib / 1024, kib / mk }'
+done
+for entry in "${programs[@]}"; do
+    IFS='|' read -r name title binary <<< "$entry"
     echo "$name runs (ms KiB):" $(tr '\n' ';' < "$work/$name")
 done
