@@ -79,7 +79,7 @@ for entry in "${programs[@]}"; do
     run_once warmup "$title" "$binary"
     : > "$work/$name"
 done
-for i in $(seq 1 "$runs"); do
+for _ in $(seq 1 "$runs"); do
     for entry in "${programs[@]}"; do
         IFS='|' read -r name title binary <<< "$entry"
         run_once "$name" "$title" "$binary"
@@ -103,5 +103,5 @@ for entry in "${programs[@]}"; do
 done
 for entry in "${programs[@]}"; do
     IFS='|' read -r name title binary <<< "$entry"
-    echo "$name runs (ms KiB):" $(tr '\n' ';' < "$work/$name")
+    echo "$name runs (ms KiB): $(tr "\n" ";" < "$work/$name")"
 done
