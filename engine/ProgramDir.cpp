@@ -7,17 +7,17 @@ namespace cashvane {
 
 namespace {
 
-QString withTrailingSlash(const QString& folder)
-{
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-}
-
 bool holdsProgramData(const QDir& folder)
 {
     return QFileInfo(folder.filePath(QStringLiteral("reports"))).isDir();
 }
 
 } // namespace
+
+QString withTrailingSlash(const QString& folder)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
 
 QString findProgramDir(const QString& executableDir)
 {

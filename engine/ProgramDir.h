@@ -12,4 +12,7 @@ namespace cashvane {
 // wherever it is started from. The result ends in '/'.
 QString findProgramDir(const QString& executableDir);
 
+// The folder as given, with a '/' added when it does not end in one.
+QString withTrailingSlash(const QString& folder);
+
 } // namespace cashvane
