@@ -6,6 +6,7 @@
 #include "engine/report/QuickReport.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -87,21 +88,22 @@ void drawChart(MainWindow& window, const ChartSlices& slices)
 // A template that cannot be read is replaced by a notice saying so, into
 // which no figures are written. The report is put together in a document of
 // its own and handed to the view whole: edited inside the view, it would be
-// laid out again after every paragraph and field. The view deletes the
-// empty document it started with when it is replaced; the ones handed to it
-// here are the view's children, and each goes when the next replaces it.
+// laid out again after every paragraph and field. A document handed to the
+// view stays the caller's to delete; the one the view started with is its
+// own, and it deletes that one itself.
 void fillReport(
     QTextEdit* view, const std::vector<ReportField>& fields, const QString& templatePath)
 {
     auto* document = new QTextDocument(view);
+    document->setDefaultFont(view->font());
     if (loadReportTemplate(*document, templatePath)) {
         for (const ReportField& field : fields)
             setReportField(*document, field.line, field.column, field.text);
     }
-    QTextDocument* previous = view->document();
+    const QPointer<QTextDocument> previous = view->document();
     const bool handedIn = previous->parent() == view;
     view->setDocument(document);
-    if (handedIn)
+    if (handedIn && previous)
         delete previous;
 }
 

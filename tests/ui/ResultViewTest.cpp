@@ -136,6 +136,7 @@ TEST_F(ResultViewTest, ReloadsTheTemplateAndWritesEveryField)
 TEST_F(ResultViewTest, EveryPassLeavesTheViewOneReportAndDropsTheOneBefore)
 {
     QTextEdit* view = window().reportView();
+    view->setFont(QFont("Liberation Mono", 15));
     showResult(window(), smallResult(), templatePath());
     QPointer<QTextDocument> before = view->document();
     showResult(window(), smallResult(), templatePath());
