@@ -1,13 +1,18 @@
 #include "Output.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace cashvane::cli {
 
-void writeOutput(std::string_view text)
+int writeOutput(std::string_view text)
 {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fflush(stdout);
+    const bool whole = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    if (std::fflush(stdout) != 0 || !whole)
+        return fail(QStringLiteral("cannot write to standard output: %1")
+                        .arg(QString::fromLocal8Bit(std::strerror(errno))));
+    return kSuccess;
 }
 
 int fail(const QString& line)

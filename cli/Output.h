@@ -11,7 +11,10 @@ namespace cashvane::cli {
 inline constexpr int kSuccess = 0;
 inline constexpr int kFailure = 2;
 
-void writeOutput(std::string_view text);
+// Writes the text to standard output and returns kSuccess, or, when it does
+// not all get there (a full disk behind a redirection, a closed pipe), says
+// so and returns kFailure: a cut-off result must not pass for a whole one.
+int writeOutput(std::string_view text);
 
 // Writes "cashvane-cli: " + line to standard error and returns kFailure.
 int fail(const QString& line);

@@ -1,6 +1,6 @@
 #include "PngWriter.h"
 
-#include <QSaveFile>
+#include "model/WholeFile.h"
 
 #include <png.h>
 
@@ -81,9 +81,9 @@ PngWriteResult writePng(const QImage& picture, const QString& path)
     const std::optional<QByteArray> bytes = encodePng(picture);
     if (!bytes)
         return {false, QStringLiteral("cannot encode the picture for \"%1\" as PNG").arg(path)};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit())
-        return {false, QStringLiteral("cannot write \"%1\": %2").arg(path, file.errorString())};
+    const WholeFileWrite written = writeWholeFile(path, *bytes);
+    if (!written.ok())
+        return {false, QStringLiteral("cannot write \"%1\": %2").arg(path, written.reason)};
     return {};
 }
 

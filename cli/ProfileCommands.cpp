@@ -4,12 +4,17 @@
 #include "Output.h"
 #include "ProfileJson.h"
 #include "model/SessionFile.h"
+#include "model/WholeFile.h"
 
 #include <QFile>
 
 namespace cashvane::cli {
 
 namespace {
+
+// A full profile is well under a megabyte as JSON; the limit keeps a huge
+// file or an endless device from exhausting memory.
+constexpr qint64 kMaxJsonBytes = 16 * 1024 * 1024;
 
 std::optional<Json> readJsonFile(const QString& path)
 {
@@ -18,9 +23,17 @@ std::optional<Json> readJsonFile(const QString& path)
         fail(QStringLiteral("cannot read \"%1\": %2").arg(path, file.errorString()));
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
+    const std::optional<QByteArray> bytes = readAtMost(file, kMaxJsonBytes);
+    if (file.error() != QFileDevice::NoError) {
+        fail(QStringLiteral("cannot read \"%1\": %2").arg(path, file.errorString()));
+        return std::nullopt;
+    }
+    if (!bytes) {
+        fail(QStringLiteral("\"%1\" is far larger than any profile").arg(path));
+        return std::nullopt;
+    }
     try {
-        return Json::parse(bytes.begin(), bytes.end());
+        return Json::parse(bytes->begin(), bytes->end());
     } catch (const Json::exception& error) {
         // Drop the library's "[json.exception.parse_error.101] " tag.
         QString what = QString::fromStdString(error.what());
@@ -40,8 +53,7 @@ int exportProfile(const QStringList& words)
     const std::optional<Profile> profile = openSessionFile(parsed.arguments->positional[0]);
     if (!profile)
         return kFailure;
-    writeOutput(profileToJson(*profile).dump(2) + "\n");
-    return kSuccess;
+    return writeOutput(profileToJson(*profile).dump(2) + "\n");
 }
 
 int importProfile(const QStringList& words)

@@ -28,8 +28,7 @@ int showViews(const QStringList& words)
     if (!profile)
         return kFailure;
     SeededRandom random(*seed);
-    writeOutput(viewsToJson(recalculate(*profile, *time, random)).dump(2) + "\n");
-    return kSuccess;
+    return writeOutput(viewsToJson(recalculate(*profile, *time, random)).dump(2) + "\n");
 }
 
 } // namespace cashvane::cli

@@ -45,8 +45,7 @@ int main(int argc, char* argv[])
     if (words.isEmpty())
         return cashvane::cli::fail(QStringLiteral("no command given; see cashvane-cli --help"));
     if (words[0] == u"--help" || words[0] == u"-h" || words[0] == u"help") {
-        cashvane::cli::writeOutput(kUsage);
-        return cashvane::cli::kSuccess;
+        return cashvane::cli::writeOutput(kUsage);
     }
     const auto command = commands().find(words[0]);
     if (command == commands().end())

@@ -3,10 +3,10 @@
 #include "SessionFormat.h"
 #include "SessionReader.h"
 #include "SessionWriter.h"
+#include "WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -17,22 +17,6 @@ namespace {
 SessionResult failure(const QString& path, const QString& reason)
 {
     return {false, path, reason};
-}
-
-// The whole file, or nothing when it holds more than `limit` bytes. It is
-// read in pieces, so the buffer grows with what is really there: the file
-// may have grown since its size was checked.
-std::optional<QByteArray> readAtMost(QFile& file, qint64 limit)
-{
-    constexpr qint64 kPiece = 64 * 1024;
-    QByteArray bytes;
-    while (bytes.size() <= limit) {
-        const QByteArray piece = file.read(kPiece);
-        if (piece.isEmpty())
-            return bytes;
-        bytes += piece;
-    }
-    return std::nullopt;
 }
 
 } // namespace
@@ -104,17 +88,9 @@ SessionResult loadSession(Profile& profile, const QString& path)
 SessionResult saveSession(Profile& profile, const QString& path)
 {
     const QString filePath = sessionFilePath(path, profile.sessionPath);
-    QSaveFile file(filePath);
-    // Unbuffered, so a short write (a full disk, a size limit) shows in the
-    // count write() returns: through the buffer, a flush that fell short can
-    // still let commit() report success over a cut-off file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failure(filePath, file.errorString());
-    const QByteArray bytes = writeSession(profile);
-    if (file.write(bytes) != bytes.size())
-        return failure(filePath, QStringLiteral("the disk took only part of the file (%1)").arg(file.errorString()));
-    if (!file.commit())
-        return failure(filePath, file.errorString());
+    const WholeFileWrite written = writeWholeFile(filePath, writeSession(profile));
+    if (!written.ok())
+        return failure(filePath, written.reason);
     profile.sessionPath = filePath;
     profile.profileSaved = true;
     return {true, filePath, {}};

@@ -3,7 +3,7 @@
 #include "RichTextDocument.h"
 #include "RtfWriter.h"
 
-#include <QSaveFile>
+#include "model/WholeFile.h"
 
 namespace cashvane {
 
@@ -16,15 +16,10 @@ QString reportExportPath(const QString& chosen)
 
 ExportResult writeReportFile(const QTextDocument& document, const QString& path)
 {
-    QSaveFile file(path);
-    // Unbuffered for the same reason as a session save: a short write must
-    // show in write()'s count rather than pass unnoticed at commit().
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    const WholeFileWrite written = writeWholeFile(path, writeRtf(richTextOf(document)));
+    if (written.outcome == WriteOutcome::NotCreated)
         return ExportResult::NotCreated;
-    const QByteArray rtf = writeRtf(richTextOf(document));
-    if (file.write(rtf) != rtf.size() || !file.commit())
-        return ExportResult::NotWritten;
-    return ExportResult::Written;
+    return written.ok() ? ExportResult::Written : ExportResult::NotWritten;
 }
 
 } // namespace cashvane

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace cashvane::cli {
 namespace {
 
@@ -48,6 +50,27 @@ TEST(PngWriterTest, WritingReplacesTheWholeFile)
     const QString path = folder.filePath("picture.png");
     test::writeBytes(path, QByteArray(100000, 'x'));
     ASSERT_TRUE(writePng(testCard(), path).ok);
+    EXPECT_EQ(test::readBytes(path), *encodePng(testCard()));
+}
+
+TEST(PngWriterTest, AWriteTheDiskCutsShortFailsAndLeavesTheOldPicture)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("picture.png");
+    ASSERT_TRUE(writePng(testCard(), path).ok);
+    // Noise does not compress: its PNG is far over the limit below, yet within
+    // the size a buffered writer would hold back until the end.
+    std::minstd_rand draw(7);
+    QImage noise(60, 60, QImage::Format_RGB32);
+    for (int y = 0; y < noise.height(); ++y) {
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, static_cast<QRgb>(draw()) | 0xff000000u);
+    }
+    ASSERT_GT(encodePng(noise)->size(), 4096);
+    ASSERT_LT(encodePng(noise)->size(), 16384);
+
+    const int status = test::runWithFileSizeLimit(4096, [&] { return writePng(noise, path).ok ? 1 : 0; });
+    EXPECT_EQ(status, 0);
     EXPECT_EQ(test::readBytes(path), *encodePng(testCard()));
 }
 

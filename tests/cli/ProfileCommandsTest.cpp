@@ -182,6 +182,7 @@ TEST_F(ProfileCommandsTest, FilesThatCannotBeUsedAndBadUsageExitWithTwo)
         {{"export", pathOf("missing")}, "missing.cfp\" does not exist"},
         {{"export", pathOf("bad.cfp")}, "claims 101 income sources"},
         {{"import", pathOf("missing.json"), pathOf("out.cfp")}, "cannot read"},
+        {{"import", "/dev/zero", pathOf("out.cfp")}, "far larger than any profile"},
         {{"import", pathOf("ok.json"), pathOf("no folder/out.cfp")}, "no folder/out.cfp"},
     };
     for (const auto& c : cases) {
@@ -190,6 +191,21 @@ TEST_F(ProfileCommandsTest, FilesThatCannotBeUsedAndBadUsageExitWithTwo)
         EXPECT_EQ(run.status, 2) << words;
         EXPECT_TRUE(run.err.startsWith("cashvane-cli: ")) << words;
         EXPECT_TRUE(run.err.contains(c.says)) << words << ": " << run.err.toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1) << words;
+    }
+}
+
+TEST_F(ProfileCommandsTest, OutputThatCannotBeWrittenExitsWithTwo)
+{
+    Profile profile = test::richProfile();
+    ASSERT_TRUE(saveSession(profile, pathOf("profile.cfp")).ok);
+    for (const QStringList& arguments :
+        {QStringList {"export", pathOf("profile.cfp")}, QStringList {"views", pathOf("profile.cfp")},
+            QStringList {"--help"}}) {
+        const test::CliRun run = runCli(arguments, "/dev/full");
+        const std::string words = arguments.join(' ').toStdString();
+        EXPECT_EQ(run.status, 2) << words;
+        EXPECT_TRUE(run.err.contains("cannot write to standard output")) << words;
         EXPECT_EQ(run.err.count('\n'), 1) << words;
     }
 }

@@ -41,9 +41,11 @@ int runWithFileSizeLimit(long limitBytes, const std::function<int()>& body)
     return WEXITSTATUS(status);
 }
 
-CliRun runCli(const QStringList& arguments)
+CliRun runCli(const QStringList& arguments, const QString& outputFile)
 {
     QProcess process;
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
     process.start(QStringLiteral(CASHVANE_CLI_PATH), arguments);
     process.closeWriteChannel();
     if (!process.waitForFinished(60'000))

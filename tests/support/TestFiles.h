@@ -23,7 +23,8 @@ struct CliRun {
     QByteArray err;
 };
 
-// Runs the cashvane-cli of this build.
-CliRun runCli(const QStringList& arguments);
+// Runs the cashvane-cli of this build. With an output file, its standard
+// output goes there instead (CliRun::out stays empty).
+CliRun runCli(const QStringList& arguments, const QString& outputFile = {});
 
 } // namespace cashvane::test

@@ -2,9 +2,9 @@
 
 #include "SessionFileName.h"
 #include "model/TextCodec.h"
+#include "model/WholeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -24,15 +24,8 @@ QString temporarySessionFilePath(const QString& homeDir)
 
 bool writeTemporarySessionFile(const QString& homeDir, const QString& sessionPath)
 {
-    QSaveFile file(temporarySessionFilePath(homeDir));
-    // Unbuffered, so a short write (a full disk) shows in the count write()
-    // returns instead of being lost in a flush that commit() does not check.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
     const QByteArray line = encodeSessionText(sessionPath) + "\r\n";
-    if (file.write(line) != line.size())
-        return false;
-    return file.commit();
+    return writeWholeFile(temporarySessionFilePath(homeDir), line).ok();
 }
 
 std::optional<QString> readTemporarySession(const QString& homeDir)
