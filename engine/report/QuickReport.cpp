@@ -3,6 +3,8 @@
 #include "RichTextDocument.h"
 #include "RtfReader.h"
 
+#include "model/WholeFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,6 +29,17 @@ void showMissingTemplate(QTextDocument& document, const QString& templatePath, c
                               .arg(QDir::toNativeSeparators(templatePath), reason));
 }
 
+// Only '\n' may start a new line: a profile's texts come from its file, and
+// any other paragraph break in them would move every later field down.
+QString withLineBreaksOnly(QString text)
+{
+    for (QChar& c : text) {
+        if (c != u'\n' && endsParagraph(c))
+            c = u' ';
+    }
+    return text;
+}
+
 } // namespace
 
 QString reportTemplatePath(const QString& programDir)
@@ -47,16 +60,16 @@ bool loadReportTemplate(QTextDocument& document, const QString& templatePath)
         showMissingTemplate(document, templatePath, file.errorString());
         return false;
     }
-    if (file.size() > kMaxTemplateBytes) {
-        showMissingTemplate(document, templatePath, QStringLiteral("the file is too large to be a template"));
-        return false;
-    }
-    const QByteArray rtf = file.readAll();
+    const std::optional<QByteArray> rtf = readAtMost(file, kMaxTemplateBytes);
     if (file.error() != QFileDevice::NoError) {
         showMissingTemplate(document, templatePath, file.errorString());
         return false;
     }
-    setRichText(document, readRtf(rtf));
+    if (!rtf) {
+        showMissingTemplate(document, templatePath, QStringLiteral("the file is too large to be a template"));
+        return false;
+    }
+    setRichText(document, readRtf(*rtf));
     return true;
 }
 
@@ -76,7 +89,7 @@ void setReportField(QTextDocument& document, int line, int column, const QString
     const QTextCharFormat format = cursor.charFormat();
     cursor.setPosition(start);
     cursor.setPosition(end, QTextCursor::KeepAnchor);
-    cursor.insertText(text, format);
+    cursor.insertText(withLineBreaksOnly(text), format);
 }
 
 } // namespace cashvane

@@ -24,8 +24,16 @@ struct TextStyle {
     bool operator==(const TextStyle&) const = default;
 };
 
+// The characters a QTextDocument takes as the end of a paragraph when they
+// are inserted as text; a run holding one would split its paragraph.
+constexpr bool endsParagraph(QChar c)
+{
+    return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar(0xFDD0)
+        || c == QChar(0xFDD1);
+}
+
 struct TextRun {
-    QString text; // never holds a line break: a new line is a new paragraph
+    QString text; // never holds a line break (endsParagraph): a new line is a new paragraph
     TextStyle style;
 
     bool operator==(const TextRun&) const = default;

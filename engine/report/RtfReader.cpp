@@ -371,7 +371,8 @@ private:
         }
         if (paragraph.runs.empty() || paragraph.runs.back().style != currentStyle_)
             paragraph.runs.push_back({{}, currentStyle_});
-        paragraph.runs.back().text += c;
+        // A break written as \uN is text to RTF; here it would split the paragraph.
+        paragraph.runs.back().text += endsParagraph(c) ? QChar(u' ') : c;
     }
 
     void endParagraph()

@@ -1,7 +1,7 @@
 #include "engine/report/QuickReport.h"
 #include "engine/report/ReportExport.h"
 #include "engine/report/RichTextDocument.h"
-#include "engine/report/RtfReader.h"
+#include "engine/ReportLayout.h"
 #include "tests/support/TestFiles.h"
 #include "RichTextPrinting.h"
 
@@ -29,26 +29,27 @@ QTextDocument* templateDocument()
     return document;
 }
 
-// Every place the report writes a field, and the template lines no field may touch.
-struct Place {
-    int line;
-    int column;
-};
-const Place kFieldPlaces[] = {
-    {1, 22}, {2, 6},   {5, 16},  {6, 18},  {7, 17},  {9, 15},  {10, 17}, {11, 16}, {13, 16},
-    {14, 18}, {15, 17}, {17, 15}, {18, 17}, {19, 16}, {22, 1},  {25, 1},  {28, 1},  {31, 1},
+// Every place the pass writes a field.
+const report::Place kFieldPlaces[] = {
+    report::kProfileName, report::kDate,
+    report::kCurrentIncome, report::kCurrentExpenses, report::kCurrentBalance,
+    report::kWeeklyIncome, report::kWeeklyExpenses, report::kWeeklyBalance,
+    report::kMonthlyIncome, report::kMonthlyExpenses, report::kMonthlyBalance,
+    report::kAnnualIncome, report::kAnnualExpenses, report::kAnnualBalance,
+    {report::kIncomeBlockLine, report::kBlockColumn}, {report::kExpenseBlockLine, report::kBlockColumn},
+    {report::kBankingBlockLine, report::kBlockColumn}, {report::kCashflowBlockLine, report::kBlockColumn},
 };
 
-TEST(ReportTemplate, HasRoomForEveryFieldAtItsColumn)
+TEST(ReportTemplate, HasAPlaceholderAtEveryFieldsColumn)
 {
     std::unique_ptr<QTextDocument> document(templateDocument());
     ASSERT_GE(document->blockCount(), 32);
-    for (const Place& place : kFieldPlaces) {
+    for (const report::Place& place : kFieldPlaces) {
         const QString line = lineOf(*document, place.line);
-        EXPECT_GE(line.size(), place.column - 1) << "line " << place.line << ": " << line.toStdString();
         EXPECT_GT(line.size(), place.column - 1) << "line " << place.line << " has no placeholder";
     }
     EXPECT_EQ(lineOf(*document, 1).left(21), "Prepared for profile ");
+    EXPECT_EQ(lineOf(*document, 2).left(5), "Dated");
     EXPECT_EQ(lineOf(*document, 5).left(15), "Income:       \t");
 }
 
@@ -106,6 +107,20 @@ TEST(SetReportField, ABlockOfLinesPushesTheLaterLinesDown)
     setReportField(*document, 25 + 3, 1, "");
     EXPECT_EQ(lineOf(*document, 28), "");
     EXPECT_EQ(lineOf(*document, 30), accountsHeading);
+}
+
+TEST(SetReportField, OnlyALineFeedInATextStartsANewLine)
+{
+    const QChar breaks[] = {u'\r', QChar::ParagraphSeparator, QChar(0xFDD0), QChar(0xFDD1)};
+    for (const QChar c : breaks) {
+        std::unique_ptr<QTextDocument> document(templateDocument());
+        const int lines = document->blockCount();
+        const QString dated = lineOf(*document, 2);
+        setReportField(*document, 1, 22, QStringLiteral("Sam") + c + QStringLiteral("Reyes"));
+        EXPECT_EQ(document->blockCount(), lines) << "U+" << std::hex << int {c.unicode()};
+        EXPECT_EQ(lineOf(*document, 1), "Prepared for profile Sam Reyes") << "U+" << std::hex << int {c.unicode()};
+        EXPECT_EQ(lineOf(*document, 2), dated) << "U+" << std::hex << int {c.unicode()};
+    }
 }
 
 TEST(SetReportField, LeavesLinesTheDocumentDoesNotHaveAlone)
