@@ -3,7 +3,6 @@
 #include "model/Money.h"
 
 #include <array>
-#include <cmath>
 #include <limits>
 
 namespace cashvane {

@@ -16,7 +16,7 @@ QString lastTwo(const QString& text)
 // no meaningful end, so its end date is not shown either.
 QString endDateText(const RecurringEntry& entry)
 {
-    if (entry.noEndDate == 1 || frequencyText(entry.frequency) == u"--")
+    if (entry.noEndDate == 1 || positionOfFrequency(entry.frequency) == 0)
         return QStringLiteral("--");
     return shortDateText(entry.endDay, entry.endMonth, entry.endYear);
 }
@@ -34,21 +34,12 @@ QString shortDateText(int day, int month, int year)
 
 QString frequencyText(FrequencyCode frequency)
 {
-    switch (frequency) {
-    case FrequencyCode::Daily:
-        return QStringLiteral("Daily");
-    case FrequencyCode::Weekly:
-        return QStringLiteral("Weekly");
-    case FrequencyCode::Fortnightly:
-        return QStringLiteral("Fortnightly");
-    case FrequencyCode::Monthly:
-        return QStringLiteral("Monthly");
-    case FrequencyCode::Yearly:
-        return QStringLiteral("Yearly");
-    case FrequencyCode::OneOff:
-        break;
-    }
-    return QStringLiteral("--");
+    // Position 0 of the choices is the one-off, which a list shows as "--",
+    // as it does a code the choices do not hold.
+    const int position = positionOfFrequency(frequency);
+    if (position == 0)
+        return QStringLiteral("--");
+    return frequencyChoices()[static_cast<std::size_t>(position)].text;
 }
 
 Listing listEntries(const RecordList<RecurringEntry>& entries, const QString& branch)

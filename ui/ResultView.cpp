@@ -19,8 +19,6 @@ namespace cashvane {
 
 namespace {
 
-const QString kChartTitle = QStringLiteral("Expenses Breakdown");
-
 void emptyViews(MainWindow& window)
 {
     window.summaryTree()->clear();
@@ -80,8 +78,7 @@ void fillTree(QTreeWidget* tree, const std::vector<TreeItem>& items)
 
 void drawChart(MainWindow& window, const ChartSlices& slices)
 {
-    drawPieChart(window.chartPicture(), slices, static_cast<int>(slices.size()), 0, 0,
-        kExpensesChartWidth, kExpensesChartHeight, kExpensesChartScheme, kChartTitle);
+    drawExpensesChart(window.chartPicture(), slices);
     window.showChartPicture();
 }
 

@@ -23,8 +23,8 @@ constexpr std::array<FrequencyCode, 7> kFrequencies = {
     static_cast<FrequencyCode>(3),
 };
 
-// Entry k starts somewhere between 2008 and 2011; every third has an end date
-// within the projection, every seventh none at all.
+// Entry k starts somewhere between 2008 and 2011; every third has an end date,
+// between 2010 and 2012, and the rest run without end.
 cashvane::RecurringEntry entryNumber(int k, const QStringList& categories)
 {
     cashvane::RecurringEntry entry;

@@ -90,9 +90,14 @@ void drawPieChart(QImage& picture, const ChartSlices& slices, int n, int left, i
 QImage drawExpensesChart(const ChartSlices& slices)
 {
     QImage picture(kExpensesChartWidth, kExpensesChartHeight, QImage::Format_RGB32);
+    drawExpensesChart(picture, slices);
+    return picture;
+}
+
+void drawExpensesChart(QImage& picture, const ChartSlices& slices)
+{
     drawPieChart(picture, slices, static_cast<int>(slices.size()), 0, 0, kExpensesChartWidth, kExpensesChartHeight,
                  kExpensesChartScheme, QStringLiteral("Expenses Breakdown"));
-    return picture;
 }
 
 } // namespace cashvane

@@ -27,4 +27,8 @@ inline constexpr int kExpensesChartHeight = 220;
 // The At A Glance picture: every slice, drawn as the window shows them.
 QImage drawExpensesChart(const ChartSlices& slices);
 
+// The same chart drawn over the whole of a picture the caller keeps, which
+// must be kExpensesChartWidth by kExpensesChartHeight.
+void drawExpensesChart(QImage& picture, const ChartSlices& slices);
+
 } // namespace cashvane

@@ -77,8 +77,6 @@ inline Profile profileWith(std::initializer_list<RecurringEntry> incomes,
     return profile;
 }
 
-// Names each case of a parameterised suite by its `name` field.
-
 } // namespace cashvane::test
 
 // Failure messages show texts and colours as they read, not as bytes.

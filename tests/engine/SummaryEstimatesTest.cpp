@@ -166,6 +166,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, ExpenseTotals,
             test::profileWith({}, { entry(F::Yearly, 1200, { 1, 1, 2010 }) }),
             { { "Current", "1200.00" }, { "Daily", "3.29" }, { "Weekly", "23.04" },
                 { "Fortnightly", "46.08" }, { "Monthly", "100.00" }, { "Annual", "1200.00" } } },
+        // The monthly factor is 0.08333, not a twelfth: 12000 gives 999.96.
+        ExpenseTotalsCase { "YearlyTwelveThousand",
+            test::profileWith({}, { entry(F::Yearly, 12000, { 1, 1, 2010 }) }),
+            { { "Current", "12000.00" }, { "Daily", "32.91" }, { "Weekly", "230.40" },
+                { "Fortnightly", "460.80" }, { "Monthly", "999.96" }, { "Annual", "12000.00" } } },
         // Income never enters the expense totals.
         ExpenseTotalsCase { "IncomeOnly",
             test::profileWith({ entry(F::Daily, 10, { 1, 1, 2010 }) }),

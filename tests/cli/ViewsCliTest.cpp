@@ -1,4 +1,4 @@
-#include "EngineFixtures.h"
+#include "tests/engine/EngineFixtures.h"
 #include "model/SessionFile.h"
 #include "tests/support/TestFiles.h"
 
