@@ -51,7 +51,7 @@ int writeReport(const QStringList& words)
     OffscreenApplication application;
     SeededRandom random(kDefaultSeed); // the report shows no random colours
     QTextDocument report;
-    if (!fillReport(report, recalculate(*profile, *now, random)))
+    if (!fillReport(report, recalculate(*profile, *now, *now, random)))
         return kFailure;
     const QString path = reportExportPath(*out);
     const ExportResult written = writeReportFile(report, path);

@@ -28,7 +28,7 @@ int showViews(const QStringList& words)
     if (!profile)
         return kFailure;
     SeededRandom random(*seed);
-    return writeOutput(viewsToJson(recalculate(*profile, *time, random)).dump(2) + "\n");
+    return writeOutput(viewsToJson(recalculate(*profile, *time, *time, random)).dump(2) + "\n");
 }
 
 } // namespace cashvane::cli

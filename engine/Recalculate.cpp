@@ -55,11 +55,12 @@ void addListing(
 
 } // namespace
 
-RecalculationResult recalculate(const Profile& profile, CalendarTime now, RandomSource& random)
+RecalculationResult recalculate(
+    const Profile& profile, CalendarTime now, CalendarTime startTime, RandomSource& random)
 {
     RecalculationResult result;
     result.profileNameLabel = profile.profileName;
-    result.dateLabel = dateLabelText(now);
+    result.dateLabel = dateLabelText(startTime);
     writeField(result, report::kProfileName, profile.profileName);
     writeField(result, report::kDate, QStringLiteral(": ") + result.dateLabel);
     result.history = historyRows(profile.history);

@@ -13,6 +13,9 @@
 // left to the caller.
 namespace cashvane {
 
-RecalculationResult recalculate(const Profile& profile, CalendarTime now, RandomSource& random);
+// `now` dates the projection; `startTime` is when the program started, which
+// the window's date label and the report's date show for as long as it runs.
+RecalculationResult recalculate(
+    const Profile& profile, CalendarTime now, CalendarTime startTime, RandomSource& random);
 
 } // namespace cashvane

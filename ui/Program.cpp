@@ -55,6 +55,7 @@ Program::Program(ProgramFolders folders, Prompts& prompts, Desktop desktop, Cale
     : folders_(std::move(folders))
     , prompts_(prompts)
     , desktop_(std::move(desktop))
+    , startTime_(startTime)
     , clock_(std::move(clock))
     , random_(std::move(random))
     , window_(pictureOrBlank(bannerPicture(), { 560, 50 }),
@@ -100,7 +101,7 @@ void Program::openSessionFile(const QString& path)
 
 void Program::recalculate()
 {
-    const RecalculationResult result = cashvane::recalculate(profile_, clock_(), *random_);
+    const RecalculationResult result = cashvane::recalculate(profile_, clock_(), startTime_, *random_);
     showResult(window_, result, reportTemplatePath(folders_.programDir));
 }
 

@@ -36,8 +36,8 @@ Desktop realDesktop();
 
 class Program {
 public:
-    // `startTime` dates the window's date label. The clock and the random
-    // source feed every recalculation.
+    // `startTime` dates the window's date label and the report. The clock
+    // and the random source feed every recalculation.
     Program(ProgramFolders folders, Prompts& prompts, Desktop desktop, CalendarTime startTime,
         std::function<CalendarTime()> clock, std::unique_ptr<RandomSource> random);
 
@@ -82,6 +82,7 @@ private:
     ProgramFolders folders_;
     Prompts& prompts_;
     Desktop desktop_;
+    CalendarTime startTime_;
     std::function<CalendarTime()> clock_;
     std::unique_ptr<RandomSource> random_;
     Profile profile_;

@@ -67,7 +67,7 @@ void recalculateFullProfile(benchmark::State& state)
     const cashvane::CalendarTime now = cashvane::calendarTime(2010, 8, 11, 9, 30, 0);
     cashvane::SeededRandom random(0);
     for (auto _ : state)
-        benchmark::DoNotOptimize(cashvane::recalculate(profile, now, random));
+        benchmark::DoNotOptimize(cashvane::recalculate(profile, now, now, random));
 }
 
 BENCHMARK(recalculateFullProfile)

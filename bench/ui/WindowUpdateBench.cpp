@@ -53,7 +53,7 @@ void showFullProfile(benchmark::State& state)
     const cashvane::CalendarTime now = cashvane::calendarTime(2010, 8, 13, 9, 30, 0);
     cashvane::SeededRandom random(1);
     const cashvane::RecalculationResult result
-        = cashvane::recalculate(fullProfile(now), now, random);
+        = cashvane::recalculate(fullProfile(now), now, now, random);
     QImage chart(300, 220, QImage::Format_RGB32);
     cashvane::MainWindow window(
         QImage(560, 50, QImage::Format_RGB32), chart, QStringLiteral("August 13th 2010"));

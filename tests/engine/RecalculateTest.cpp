@@ -17,7 +17,7 @@ RecalculationResult recalculateAt(
     const Profile& profile, CalendarTime now = test::kWednesday11August2010, std::uint32_t seed = 0)
 {
     SeededRandom random(seed);
-    return recalculate(profile, now, random);
+    return recalculate(profile, now, now, random);
 }
 
 TEST(EmptyProfile, ShowsZeroesEverywhere)
@@ -67,6 +67,18 @@ TEST(EmptyProfile, ShowsZeroesEverywhere)
         EXPECT_EQ(row.cells.mid(2), QStringList({ "0.00", "0.00", "0.00", "0.00" }));
         EXPECT_EQ(row.background, colours::kWeekFine);
     }
+}
+
+// A pass days later still dates the report as the window's label does:
+// with the day the program started.
+TEST(EmptyProfile, DatesTheReportWithTheStartNotWithThePass)
+{
+    SeededRandom random(0);
+    const RecalculationResult r = recalculate(
+        Profile {}, test::at({ 19, 8, 2010 }), test::kWednesday11August2010, random);
+    EXPECT_EQ(r.dateLabel, QStringLiteral("August 11th 2010"));
+    EXPECT_EQ(r.reportFields[1], (ReportField { 2, 6, ": August 11th 2010" }));
+    EXPECT_EQ(r.outlook.front().cells.front(), QStringLiteral("21 / 08 / 10"));
 }
 
 TEST(EmptyProfile, WritesEveryReportFieldInPassOrder)
