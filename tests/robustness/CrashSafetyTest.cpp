@@ -39,10 +39,16 @@ unsigned crashSeed()
     return std::random_device{}();
 }
 
+struct ChildRun {
+    bool killed = false;                // the kill found it still running
+    std::chrono::microseconds ran {};  // from its "ready" to its end
+};
+
 // Forks a child that runs `body` and exits. With `killIt` the child is
-// killed `killAfter` after it said it was ready; true comes back when the
-// kill found it still running.
-bool runChild(const std::function<void()>& body, std::chrono::microseconds killAfter, bool killIt)
+// killed `killAfter` after it said it was ready. Every child must end by
+// that kill or by finishing its write: an exit for any other reason (the
+// write failed) would leave the old file for the wrong reason.
+ChildRun runChild(const std::function<void()>& body, std::chrono::microseconds killAfter, bool killIt)
 {
     int ready[2];
     if (pipe(ready) != 0)
@@ -61,37 +67,39 @@ bool runChild(const std::function<void()>& body, std::chrono::microseconds killA
     if (read(ready[0], &byte, 1) != 1)
         ADD_FAILURE() << "the child never got ready";
     close(ready[0]);
+    const auto start = std::chrono::steady_clock::now();
     if (killIt) {
         std::this_thread::sleep_for(killAfter);
         ::kill(child, SIGKILL);
     }
     int status = 0;
     waitpid(child, &status, 0);
-    if (!killIt) {
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
-    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+    ChildRun run;
+    run.ran = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+    run.killed = WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+    EXPECT_TRUE(run.killed || (WIFEXITED(status) && WEXITSTATUS(status) == 0))
+        << "the child ended with status " << status;
+    return run;
 }
 
 // Runs the rounds: `restoreOld` puts the old content back in the parent
-// (plainly: only the child's write is under test),
-// `writeNew` is what the child does, `check` looks at the file after each
-// kill. Prints how many kills landed while the child was still writing.
+// (plainly: only the child's write is under test), `writeNew` is what the
+// child does, `check` looks at the file after each kill, and `holdsNew` says
+// whether the file holds the new content, as an undisturbed write must leave
+// it. Prints how many kills landed while the child was still running.
 void killDuringWrites(const char* what, const std::function<void()>& restoreOld,
-                      const std::function<void()>& writeNew, const std::function<void()>& check)
+                      const std::function<void()>& writeNew, const std::function<void()>& check,
+                      const std::function<bool()>& holdsNew)
 {
     const unsigned seed = crashSeed();
     std::cout << "[ seed     ] " << what << ": CASHVANE_CRASH_SEED=" << seed << std::endl;
     SCOPED_TRACE(testing::Message() << "seed " << seed);
 
-    // How long one undisturbed child takes sets the range the kills fall in,
-    // so most of them land while it is writing.
+    // How long one undisturbed child runs after it is ready sets the range
+    // the kills fall in, so they spread over its write.
     restoreOld();
-    const auto start = std::chrono::steady_clock::now();
-    runChild(writeNew, {}, false);
-    const auto took = std::chrono::duration_cast<std::chrono::microseconds>(
-        std::chrono::steady_clock::now() - start);
-    check();
+    const std::chrono::microseconds took = runChild(writeNew, {}, false).ran;
+    ASSERT_TRUE(holdsNew()) << "an undisturbed write did not leave the new content";
 
     std::mt19937 random(seed);
     std::uniform_int_distribution<long> delay(0, took.count());
@@ -99,7 +107,7 @@ void killDuringWrites(const char* what, const std::function<void()>& restoreOld,
     for (int round = 1; round <= kRounds; ++round) {
         SCOPED_TRACE(testing::Message() << "round " << round);
         restoreOld();
-        if (runChild(writeNew, std::chrono::microseconds(delay(random)), true))
+        if (runChild(writeNew, std::chrono::microseconds(delay(random)), true).killed)
             ++killedWhileRunning;
         check();
         if (testing::Test::HasFatalFailure())
@@ -211,6 +219,10 @@ TEST(CrashSafety, killedSessionSaveLeavesOldOrNewProfile)
                        << loaded.profileName.left(20).toStdString() << "\", counts "
                        << loaded.incomeCount() << "/" << loaded.expenseCount() << "/"
                        << loaded.bankCount();
+        },
+        [&] {
+            Profile loaded;
+            return loadSession(loaded, path).ok && loaded == newProfile;
         });
     std::cout << "[ outcome  ] old profile " << sawOld << " times, new profile " << sawNew
               << " times" << std::endl;
@@ -241,7 +253,8 @@ TEST(CrashSafety, killedTemporarySessionWriteLeavesOldOrNewLine)
             const std::optional<QString> read = readTemporarySession(home);
             ASSERT_TRUE(read.has_value());
             EXPECT_EQ(*read, bytes == oldBytes ? oldPath : newPath);
-        });
+        },
+        [&] { return test::readBytes(temporarySessionFilePath(home)) == newBytes; });
     expectOnlySaveFileLeftovers(dir.path(), QStringLiteral("cfp_tmp.dat"), newBytes);
 }
 
@@ -283,7 +296,8 @@ TEST(CrashSafety, killedReportExportLeavesOldOrNewReport)
             const QByteArray bytes = test::readBytes(path);
             ASSERT_TRUE(bytes == oldBytes || bytes == newBytes)
                 << "the report holds " << bytes.size() << " bytes of neither export";
-        });
+        },
+        [&] { return test::readBytes(path) == newBytes; });
     expectOnlySaveFileLeftovers(dir.path(), QStringLiteral("report.rtf"), newBytes);
 }
 
