@@ -125,7 +125,23 @@ run_program() {
         wait "$pid" 2>/dev/null || true
         return 98
     }
-    "$send_close" "$window"
+    "$send_close" "$window" || {
+        echo "valgrind-check: could not press the close button" >&2
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+        return 97
+    }
+    # Closing under memcheck takes a while; a program that never ends fails.
+    for _ in $(seq 1 1200); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        echo "valgrind-check: the program did not end within 120 s of its close" >&2
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+        return 96
+    fi
     local code=0
     wait "$pid" || code=$?
     return "$code"

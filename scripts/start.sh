@@ -4,8 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
 scripts/build.sh
-if [ -x build/cashvane ]; then
-    exec build/cashvane
-fi
-# Until the desktop program is built, show what the command-line tool offers.
-exec build/cashvane-cli --help
+exec build/cashvane

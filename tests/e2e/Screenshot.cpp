@@ -7,7 +7,6 @@
 #include "ui/QtPrompts.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -24,14 +23,11 @@ int main(int argc, char* argv[])
     setenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit().constData(), 0);
     QApplication application(argc, argv);
 
-    const cashvane::ProgramFolders folders { QStringLiteral(CASHVANE_BUILD_DIR "/"),
-        home.path() + "/" };
+    const cashvane::ProgramFolders folders
+        = cashvane::programFolders(QStringLiteral(CASHVANE_BUILD_DIR), home.path());
     // The sample as the last session, so the program opens it at once.
-    QFile last(cashvane::temporarySessionFilePath(folders.homeDir));
-    if (!last.open(QIODevice::WriteOnly))
+    if (!cashvane::writeTemporarySessionFile(folders.homeDir, folders.programDir + "samples/Sam_Reyes.cfp"))
         return 1;
-    last.write((folders.programDir + "samples/Sam_Reyes.cfp\r\n").toUtf8());
-    last.close();
 
     cashvane::QtPrompts prompts;
     const cashvane::CalendarTime shown = cashvane::calendarTime(2026, 12, 11, 10, 0, 0);

@@ -102,7 +102,8 @@ def files():
     yield "cut-in-bank-count.cfp", cut_in("bankCount", 3)
     yield "cut-in-entry-title.cfp", cut_in("income.title", 2)
     yield "cut-in-entry-custom-title.cfp", cut_in("income.customTitle", 2)
-    # One byte of each number of an entry is left: its low-order byte.
+    # Each number of an entry is cut after its first byte, the amount after
+    # its third.
     for label, _ in INCOME[2:]:
         field = label.split(".")[1]
         keep = 3 if field == "amount" else 1
