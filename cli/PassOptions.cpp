@@ -10,8 +10,8 @@ namespace cashvane::cli {
 
 std::optional<CalendarTime> parseNow(const QString& text)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2}) (\\d{2}):(\\d{2}):(\\d{2})$"));
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(
+        QStringLiteral("(\\d{4})-(\\d{2})-(\\d{2}) (\\d{2}):(\\d{2}):(\\d{2})")));
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -24,7 +24,8 @@ std::optional<CalendarTime> parseNow(const QString& text)
 
 std::optional<std::uint32_t> parseSeed(const QString& text)
 {
-    static const QRegularExpression digits(QStringLiteral("^\\d{1,10}$"));
+    static const QRegularExpression digits(
+        QRegularExpression::anchoredPattern(QStringLiteral("\\d{1,10}")));
     if (!digits.match(text).hasMatch())
         return std::nullopt;
     const qulonglong value = text.toULongLong();

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "HistoryLog.h"
+#include "RecordList.h"
+#include "Records.h"
+
 #include <cstdint>
 
 // The byte layout of a session file; docs/session-format.md tells it in words.
@@ -23,6 +27,9 @@ inline constexpr int kNumberBytes = 4;
 
 inline constexpr int kMaxRecordsPerList = 100;
 inline constexpr int kHistoryEntries = 99;
+// The file holds what the profile can: a reader never has to drop a record.
+static_assert(kMaxRecordsPerList == RecordList<IncomeSource>::kCapacity);
+static_assert(kHistoryEntries == HistoryLog::kEntries);
 
 // Larger files are refused unread. Every text comes from a single-line field,
 // so a real profile stays far below this.

@@ -1,6 +1,5 @@
 #include "MainWindow.h"
 
-#include "ControlIds.h"
 #include "Controls.h"
 
 #include <QCloseEvent>

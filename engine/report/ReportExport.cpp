@@ -9,7 +9,7 @@ namespace cashvane {
 
 QString reportExportPath(const QString& chosen)
 {
-    if (chosen.right(4).toLower() == u".rtf")
+    if (chosen.endsWith(QLatin1String(".rtf"), Qt::CaseInsensitive))
         return chosen;
     return chosen + QStringLiteral(".rtf");
 }

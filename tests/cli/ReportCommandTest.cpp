@@ -130,11 +130,14 @@ TEST_F(ReportCommandTest, RefusesBadWordsWithOneLine)
         {{"report", pathOf("x.cfp")}, "no -o OUT.rtf given"},
         {{"report", pathOf("missing.cfp"), "-o", pathOf("r.rtf")}, "does not exist"},
         {{"report", pathOf("x.cfp"), "-o", pathOf("r.rtf"), "--now", "2010-02-30 00:00:00"}, "--now"},
+        {{"report", pathOf("x.cfp"), "-o", pathOf("r.rtf"), "--now", "2010-08-11 09:00:00\n"}, "--now"},
+        {{"report", pathOf("x.cfp"), "-o", pathOf("r.rtf"), "--seed", "7\n"}, "--seed"},
     };
     for (const auto& [arguments, says] : cases) {
         const test::CliRun run = test::runCli(arguments);
         EXPECT_EQ(run.status, 2);
         EXPECT_TRUE(run.err.contains(says)) << run.err.toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
     }
 }
 
