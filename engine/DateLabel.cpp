@@ -1,6 +1,6 @@
 #include "DateLabel.h"
 
-#include <array>
+#include "model/Choices.h"
 
 namespace cashvane {
 
@@ -22,22 +22,8 @@ QString ordinalSuffix(QStringView twoDigitDay)
 
 QString dateLabelText(CalendarTime t)
 {
-    static const std::array<QString, 12> kMonths = {
-        QStringLiteral("January"),
-        QStringLiteral("February"),
-        QStringLiteral("March"),
-        QStringLiteral("April"),
-        QStringLiteral("May"),
-        QStringLiteral("June"),
-        QStringLiteral("July"),
-        QStringLiteral("August"),
-        QStringLiteral("September"),
-        QStringLiteral("October"),
-        QStringLiteral("November"),
-        QStringLiteral("December"),
-    };
     const QString day = maskedDate(u"%dd", t);
-    return kMonths[static_cast<std::size_t>(dateOf(t).month - 1)] + u' ' + day + ordinalSuffix(day)
+    return monthNames()[dateOf(t).month - 1] + u' ' + day + ordinalSuffix(day)
         + u' ' + maskedDate(u"%yyyy", t);
 }
 

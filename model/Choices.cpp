@@ -34,6 +34,17 @@ const QStringList& accountTypes()
     return list;
 }
 
+const QStringList& monthNames()
+{
+    static const QStringList list = {
+        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+        QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"),
+        QStringLiteral("July"), QStringLiteral("August"), QStringLiteral("September"),
+        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December"),
+    };
+    return list;
+}
+
 const std::vector<FrequencyChoice>& frequencyChoices()
 {
     static const std::vector<FrequencyChoice> list = {

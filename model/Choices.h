@@ -16,6 +16,9 @@ const QStringList& incomeCategories();
 const QStringList& expenseCategories();
 const QStringList& accountTypes();
 
+// "January" to "December": the month choice list, and the date label's words.
+const QStringList& monthNames();
+
 // The frequency choice list in its order, with the code each position stores.
 struct FrequencyChoice {
     QString text;

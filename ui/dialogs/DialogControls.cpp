@@ -157,8 +157,7 @@ void fillDayChoices(QComboBox& list, CalendarDate today)
 
 void fillMonthChoices(QComboBox& list, CalendarDate today)
 {
-    list.addItems({ "January", "February", "March", "April", "May", "June", "July", "August",
-        "September", "October", "November", "December" });
+    list.addItems(monthNames());
     selectPosition(list, today.month - 1);
 }
 
